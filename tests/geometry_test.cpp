@@ -40,8 +40,12 @@ struct Expect {
     enum Kind { Bits, IsNaN, Unchanged } kind = Unchanged;
     std::uint32_t bits = 0;
 };
-Expect bits(std::uint32_t b) { return {Expect::Bits, b}; }
-Expect bitsOfValue(float v) { return {Expect::Bits, bitsOf(v)}; }
+Expect bits(std::uint32_t b) {
+    return {Expect::Bits, b};
+}
+Expect bitsOfValue(float v) {
+    return {Expect::Bits, bitsOf(v)};
+}
 const Expect isNaN{Expect::IsNaN};
 
 void expectFields(const SCurve& before, const SCurve& after,
@@ -165,7 +169,9 @@ struct SolveRow {
     std::optional<Expect> length;
 };
 
-void PrintTo(const SolveRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const SolveRow& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SolveSCurveRows : public testing::TestWithParam<SolveRow> {};
 

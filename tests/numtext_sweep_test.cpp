@@ -49,9 +49,8 @@ TEST(NumberTextSweep, DefaultFormReadsBackIdenticallyForEveryPattern) {
     std::vector<std::uint64_t> failures(threads);
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t)
-        workers.emplace_back([&, t] {
-            failures[t] = countRoundTripFailures(t, std::uint64_t{1} << 32, threads);
-        });
+        workers.emplace_back(
+            [&, t] { failures[t] = countRoundTripFailures(t, std::uint64_t{1} << 32, threads); });
     for (auto& worker : workers)
         worker.join();
     for (auto f : failures)

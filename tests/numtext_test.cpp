@@ -92,7 +92,10 @@ TEST(ParseNumber, ReadsEveryRowOfTheTable) {
 }
 
 TEST(ParseNumber, ZeroByteEndsTheNumberLikeAnyOtherCharacter) {
-    expectSameFloat(parseNumber(std::string_view("4.5\0" "7", 5)), 4.5f, "4.5\\07");
+    expectSameFloat(parseNumber(std::string_view("4.5\0"
+                                                 "7",
+                                                 5)),
+                    4.5f, "4.5\\07");
 }
 
 TEST(ParseNumber, ConvertsDecimalTextDirectlyToTheNearestFloat) {
