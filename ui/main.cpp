@@ -1,3 +1,5 @@
 #include "ui/application.h"
 
-int main(int argc, char** argv) { return tremalo::runApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return tremalo::runApplication(argc, argv);
+}

@@ -17,12 +17,18 @@ namespace {
 
 const char* fieldTooltip(Field field) {
     switch (field) {
-    case Field::Offset: return "Versatz der S-Kurve vorgeben";
-    case Field::Radius1: return "Radius des ersten Gleisbogens vorgeben";
-    case Field::Angle: return "Winkel der Gleisbogen vorgeben";
-    case Field::Length: return "Gesamtlänge der S-Kurve";
-    case Field::Straight: return "Länge der Zwischengerade vorgeben";
-    case Field::Radius2: return "Radius des zweiten Gleisbogens vorgeben";
+    case Field::Offset:
+        return "Versatz der S-Kurve vorgeben";
+    case Field::Radius1:
+        return "Radius des ersten Gleisbogens vorgeben";
+    case Field::Angle:
+        return "Winkel der Gleisbogen vorgeben";
+    case Field::Length:
+        return "Gesamtlänge der S-Kurve";
+    case Field::Straight:
+        return "Länge der Zwischengerade vorgeben";
+    case Field::Radius2:
+        return "Radius des zweiten Gleisbogens vorgeben";
     }
     return "";
 }
@@ -35,7 +41,9 @@ QPoint fieldPosition(const QuantityLabel& label) {
 }
 
 // Flush against the field's right edge, 4 pixels above its top to 1 below its bottom.
-QPoint buttonPosition(const QuantityLabel& label) { return label.position + QPoint(65, 16); }
+QPoint buttonPosition(const QuantityLabel& label) {
+    return label.position + QPoint(65, 16);
+}
 
 // A picture the program can do without: missing or broken gives a null image. Any alpha
 // channel is dropped, the picture is copied as it is.
@@ -107,14 +115,17 @@ void MainWindow::createControls() {
         edit->show();
         fields_[static_cast<int>(label.field)] = edit;
         if (label.field == Field::Straight)
-            straightButton_ = makeButton(label, "Länge der Zwischengerade berechnen", SolveStraight);
+            straightButton_ =
+                makeButton(label, "Länge der Zwischengerade berechnen", SolveStraight);
         else if (label.field == Field::Radius2)
             radius2Button_ =
                 makeButton(label, "Radius des zweiten Gleisbogens berechnen", SolveRadius2);
     }
 }
 
-std::string MainWindow::fieldText(Field which) const { return field(which)->text().toStdString(); }
+std::string MainWindow::fieldText(Field which) const {
+    return field(which)->text().toStdString();
+}
 
 void MainWindow::setFieldText(Field which, const std::string& text) {
     field(which)->setText(QString::fromStdString(text));

@@ -2,13 +2,13 @@
 // symbol on the buttons, and the program icon (PNG sizes and a Windows .ico).
 // Usage: draw_pictures <Assets folder>. Edit the drawing here, then run regenerate.sh.
 
-#include <QtEndian>
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtEndian>
 #include <QtMath>
 
 #include <cstdio>
@@ -151,8 +151,11 @@ QImage drawSketch() {
     // Radius 2: from the middle of the second arc towards its centre.
     const QPointF mid2 = g.centre2 + QPointF(-Radius * std::sin(half), Radius * std::cos(half));
     const QPointF toCentre2 = (g.centre2 - mid2) / Radius;
-    p.drawLine(mid2, mid2 + toCentre2 * 80);
-    drawArrowHead(p, mid2, mid2 + toCentre2 * 80, RadiusColour);
+    const QPointF radius2End = mid2 + toCentre2 * 80;
+    p.drawLine(mid2, radius2End);
+    drawArrowHead(p, mid2, radius2End, RadiusColour);
+    p.setPen(QPen(RadiusColour, 1.0, Qt::DotLine));
+    p.drawLine(radius2End, QPointF(550, 104));
 
     // Angle: between the entry direction and the straight, at their intersection.
     drawGuide(p, g.vertex, QPointF(g.vertex.x() + 128, EntryY), AngleColour);
@@ -340,8 +343,8 @@ QByteArray iconFile(const QList<int>& sizes) {
     for (int bits : {32, 8, 4})
         for (int size : sizes) {
             const QImage icon = drawIcon(size);
-            entries.append({size, bits,
-                            size == 256 && bits == 32 ? pngBytes(icon) : iconDib(icon, bits)});
+            entries.append(
+                {size, bits, size == 256 && bits == 32 ? pngBytes(icon) : iconDib(icon, bits)});
         }
     QByteArray out;
     append16(out, 0);
