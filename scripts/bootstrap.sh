@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev             # tests and benchmarks
   xvfb xauth fonts-liberation locales       # window tests: a display, an Arial-metric font, a comma locale
   clang libclang-rt-dev                     # fuzz targets
+  libxcb-damage0-dev                        # start-up benchmark
   desktop-file-utils appstream              # validating the installed desktop files
 )
 

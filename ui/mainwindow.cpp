@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "settings/settings.h"
+#include "ui/picture.h"
 #include "ui/sketch.h"
 
 #include <QApplication>
@@ -45,15 +46,6 @@ QPoint buttonPosition(const QuantityLabel& label) {
     return label.position + QPoint(65, 16);
 }
 
-// A picture the program can do without: missing or broken gives a null image. Any alpha
-// channel is dropped, the picture is copied as it is.
-QImage loadPicture(const std::filesystem::path& path) {
-    QImage image(QString::fromStdU16String(path.generic_u16string()), "BMP");
-    if (image.hasAlphaChannel())
-        image = image.convertToFormat(QImage::Format_RGB32);
-    return image;
-}
-
 } // namespace
 
 MainWindow::MainWindow(std::filesystem::path base)
@@ -68,7 +60,9 @@ MainWindow::MainWindow(std::filesystem::path base)
 
     setWindowTitle(QStringLiteral("Tremalo 1.00"));
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 256})
+    // The 256 px image is for the desktop's large views; as a window icon it would cost
+    // milliseconds of start-up for a picture no title bar shows.
+    for (int size : {16, 24, 32, 48})
         icon.addFile(QStringLiteral(":/icons/tremalo-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     setFixedSize(ClientSize);
