@@ -71,8 +71,11 @@ void loadSettings(SCurve& curve, const std::filesystem::path& base) {
     if (!std::filesystem::is_regular_file(path, error))
         return;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return;
+    if (in)
+        readSettings(curve, in);
+}
+
+void readSettings(SCurve& curve, std::istream& in) {
     LineReader lines(in);
     if (lines.next() != Header)
         return;

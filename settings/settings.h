@@ -3,6 +3,7 @@
 #include "geometry/scurve.h"
 
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 
 namespace tremalo {
@@ -13,6 +14,9 @@ std::filesystem::path settingsPath(const std::filesystem::path& base = {});
 // Puts every value the settings file supplies into `curve`; anything missing, foreign or
 // unreadable leaves the rest untouched. Never reports anything.
 void loadSettings(SCurve& curve, const std::filesystem::path& base = {});
+
+// The same from an open byte stream; what loadSettings does once the file is open.
+void readSettings(SCurve& curve, std::istream& in);
 
 // The thirteen CR LF lines that saveSettings writes for `curve`.
 std::string settingsText(const SCurve& curve);

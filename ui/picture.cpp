@@ -62,6 +62,7 @@ QImage decodePicture(const QByteArray& bytes) {
         QBuffer buffer;
         buffer.setData(bytes);
         QImageReader reader(&buffer, "BMP");
+        reader.setAllocationLimit(16); // MiB; a damaged header must not claim gigabytes
         image = reader.read();
     }
     if (image.hasAlphaChannel())
