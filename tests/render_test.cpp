@@ -47,13 +47,16 @@ protected:
             "BMP"));
     }
 
-    // On a solid grey sketch each label's white box must be exactly its text cell.
+    // On a solid grey sketch each label's white box must be exactly its text cell, in
+    // device pixels: the logical cell times the device pixel ratio.
     void expectLabelBoxes(const QImage& image) {
+        const int d = scale(image);
         for (const QuantityLabel& label : QuantityLabels) {
             SCOPED_TRACE(label.text);
-            const QRect box = labelBox(label);
-            ASSERT_GT(box.width(), 20);
-            ASSERT_GE(box.height(), 13);
+            const QRect logical = labelBox(label);
+            ASSERT_GT(logical.width(), 20);
+            ASSERT_GE(logical.height(), 13);
+            const QRect box(logical.topLeft() * d, logical.size() * d);
             // Every pixel is white, the label's colour, or an antialiased blend of the two;
             // several pixels are close to the full colour.
             const QColor colour(label.colour);
@@ -70,19 +73,21 @@ protected:
                     const int ink = 3 * 255 - p.red() - p.green() - p.blue();
                     strong += ink * 10 >= fullInk * 8;
                 }
-            EXPECT_GT(strong, 5) << "text not drawn in its colour";
+            EXPECT_GT(strong, 5 * d) << "text not drawn in its colour";
             EXPECT_EQ(image.pixel(box.topLeft()), 0xFFFFFFFF);
             EXPECT_EQ(image.pixel(box.topRight()), 0xFFFFFFFF);
             EXPECT_EQ(image.pixel(box.bottomLeft()), 0xFFFFFFFF);
             // Just outside the box the sketch shows again, wherever no control stands.
             for (QPoint outside : {box.topLeft() - QPoint(1, 0), box.topRight() + QPoint(1, 0),
                                    box.topLeft() - QPoint(0, 1), box.bottomLeft() + QPoint(0, 1)}) {
-                if (!underControl(*window, outside)) {
+                if (!underControl(*window, outside / d)) {
                     EXPECT_EQ(image.pixel(outside), Grey) << outside.x() << "," << outside.y();
                 }
             }
         }
     }
+
+    static int scale(const QImage& image) { return qRound(image.devicePixelRatio()); }
 };
 
 TEST_F(RenderTest, EachLabelStandsOnAWhiteBoxInItsColourAndSurvivesARepaint) {
@@ -102,6 +107,7 @@ TEST_F(RenderTest, ShippedSketchShowsPixelForPixelWhereNothingCoversIt) {
     const QImage sketch(QString::fromUtf8(TREMALO_ASSETS "/Zeichnung_S-Kurve_Gleis.bmp"));
     ASSERT_EQ(sketch.size(), QSize(750, 230));
     const QImage shown = grabbed(w);
+    const int d = scale(shown);
     int compared = 0;
     for (int y = 0; y < 230; ++y)
         for (int x = 0; x < 750; ++x) {
@@ -112,12 +118,39 @@ TEST_F(RenderTest, ShippedSketchShowsPixelForPixelWhereNothingCoversIt) {
             if (underLabel || underControl(w, p))
                 continue;
             ++compared;
-            if (shown.pixel(p) != sketch.pixel(p)) {
+            if (shown.pixel(p * d) != sketch.pixel(p)) {
                 ADD_FAILURE() << "pixel " << x << "," << y << " differs from the sketch";
                 return;
             }
         }
     EXPECT_GT(compared, 150000);
+}
+
+TEST_F(RenderTest, EachLabelSitsDirectlyAboveItsFieldAtAnyScale) {
+    QImage grey(750, 230, QImage::Format_RGB32);
+    grey.fill(Grey);
+    provideSketch(grey);
+    MainWindow& w = open();
+    const QImage shown = grabbed(w);
+    const int d = scale(shown);
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(d, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+    }
+    EXPECT_EQ(shown.size(), QSize(750, 230) * d);
+    for (const QuantityLabel& label : QuantityLabels) {
+        if (label.field == Field::Length)
+            continue; // stands beside its label
+        SCOPED_TRACE(label.text);
+        const QRect box = labelBox(label);
+        const QRect field = w.field(label.field)->geometry();
+        ASSERT_EQ(field.topLeft(), label.position + QPoint(0, 20));
+        // Down one device pixel column: the white box, then sketch, then the field's frame.
+        const int x = (label.position.x() + 2) * d;
+        for (int y = (box.bottom() + 1) * d; y < field.top() * d; ++y)
+            EXPECT_EQ(shown.pixel(x, y), Grey) << "gap at device row " << y;
+        EXPECT_EQ(shown.pixel(x, box.bottom() * d), 0xFFFFFFFF);
+        EXPECT_NE(shown.pixel(x, field.top() * d), Grey);
+    }
 }
 
 TEST_F(RenderTest, SmallSketchLeavesTheBackgroundAndALargeOneIsCutNotScaled) {

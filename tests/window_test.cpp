@@ -2,7 +2,9 @@
 #include "numtext/numtext.h"
 #include "settings/settings.h"
 #include "tests/window_fixture.h"
+#include "ui/caretblink.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -226,16 +228,49 @@ TEST_F(WindowTest, StartWithoutAssetsFolderShowsDefaultsAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(folder.assets()));
 }
 
-TEST_F(WindowTest, FieldsAndButtonsCarryAccessibleNames) {
+TEST_F(WindowTest, ScreenReadersNameEachControlAsItsLabelOrTooltip) {
     provideAssets();
     MainWindow& w = open();
-    const std::pair<Field, const char*> names[] = {
-        {Field::Offset, "Versatz"}, {Field::Radius1, "Radius 1"}, {Field::Angle, "Winkel"},
-        {Field::Length, "Länge"},   {Field::Straight, "Gerade"},  {Field::Radius2, "Radius 2"}};
-    for (const auto& [f, name] : names)
-        EXPECT_EQ(w.field(f)->accessibleName(), QString::fromUtf8(name));
-    EXPECT_EQ(w.straightButton()->accessibleName(), w.straightButton()->toolTip());
-    EXPECT_EQ(w.radius2Button()->accessibleName(), w.radius2Button()->toolTip());
+    const std::pair<QWidget*, const char*> names[] = {
+        {w.field(Field::Offset), "Versatz"},
+        {w.field(Field::Radius1), "Radius 1"},
+        {w.field(Field::Angle), "Winkel"},
+        {w.field(Field::Length), "Länge"},
+        {w.field(Field::Straight), "Gerade"},
+        {w.straightButton(), "Länge der Zwischengerade berechnen"},
+        {w.field(Field::Radius2), "Radius 2"},
+        {w.radius2Button(), "Radius des zweiten Gleisbogens berechnen"}};
+    for (const auto& [control, name] : names) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr) << name;
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(name));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.field(Field::Offset))->role(),
+              QAccessible::EditableText);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(w.field(Field::Length))->state().readOnly);
+}
+
+} // namespace
+} // namespace tremalo
+
+namespace tremalo {
+namespace {
+
+TEST_F(WindowTest, CaretHoldsStillAfterAQuietSpellAndBlinksAgainOnInput) {
+    provideAssets();
+    const int blinking = QApplication::cursorFlashTime();
+    ASSERT_GT(blinking, 0);
+    {
+        CaretBlinkLimit limit(50);
+        MainWindow& w = open();
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::cursorFlashTime() == 0; }, 2000));
+        QTest::keyClick(w.field(Field::Offset), Qt::Key_End);
+        EXPECT_EQ(QApplication::cursorFlashTime(), blinking);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::cursorFlashTime() == 0; }, 2000));
+        QTest::mouseClick(w.field(Field::Angle), Qt::LeftButton);
+        EXPECT_EQ(QApplication::cursorFlashTime(), blinking);
+    }
+    EXPECT_EQ(QApplication::cursorFlashTime(), blinking);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // region of it shows the given BMP's pixels, then asks the window to close as the close box
 // does (WM_DELETE_WINDOW). Exit status 0 when all of that happened.
 // Usage: x11_window <title> <sketch.bmp> <x> <y> <width> <height>
+//        x11_window --focus <title>   (gives the window the keyboard focus, as a click would)
 
 #include <xcb/xcb.h>
 
@@ -74,7 +75,29 @@ std::uint32_t bmpPixel(const std::vector<unsigned char>& bmp, int x, int y) {
 
 } // namespace
 
+// Without a window manager nothing activates a window; the input focus does what a click on
+// the window would.
+int focus(const char* wanted) {
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(x))
+        return 2;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (const auto window = findWindow(x, root, wanted)) {
+            xcb_set_input_focus(x, XCB_INPUT_FOCUS_POINTER_ROOT, *window, XCB_CURRENT_TIME);
+            xcb_flush(x);
+            xcb_disconnect(x);
+            return 0;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    std::fprintf(stderr, "no window titled \"%s\" appeared\n", wanted);
+    return 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--focus") == 0)
+        return focus(argv[2]);
     if (argc != 7) {
         std::fprintf(stderr, "usage: x11_window <title> <sketch.bmp> <x> <y> <width> <height>\n");
         return 2;

@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "ui/caretblink.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int runApplication(int argc, char** argv) {
     QApplication application(argc, argv);
     releaseStartupMessages();
 
+    CaretBlinkLimit caretBlinkLimit;
     MainWindow window;
     window.start();
     return application.exec();

@@ -4,11 +4,18 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
+
 namespace tremalo {
 
 void drawSketch(QPainter& painter, const QImage& sketchImage, const QFont& labelFont) {
-    if (!sketchImage.isNull())
+    if (!sketchImage.isNull()) {
+        // At whole-number scales the pixels are repeated as they are; between them a
+        // smooth scaling looks better than uneven blocks.
+        const qreal ratio = painter.device()->devicePixelRatioF();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::round(ratio));
         painter.drawImage(QPoint(0, 0), sketchImage);
+    }
 
     painter.setFont(labelFont);
     const QFontMetrics metrics(labelFont, painter.device());
