@@ -11,7 +11,7 @@ packages=(
   xvfb xauth fonts-liberation locales       # window tests: a display, an Arial-metric font, a comma locale
   clang libclang-rt-dev                     # fuzz targets
   libxcb-damage0-dev                        # start-up benchmark
-  desktop-file-utils appstream              # validating the installed desktop files
+  desktop-file-utils appstream dpkg-dev     # validating the installed desktop files, the .deb
 )
 
 missing=()
