@@ -76,6 +76,7 @@ MainWindow::MainWindow(std::filesystem::path base)
 
 void MainWindow::start() {
     show();
+    activateWindow();
     loadSettings(record_, base_);
     createControls();
     update();
