@@ -11,7 +11,8 @@ packages=(
   xvfb xauth fonts-liberation locales       # window tests: a display, an Arial-metric font, a comma locale
   clang libclang-rt-dev                     # fuzz targets
   libxcb-damage0-dev                        # start-up benchmark
-  desktop-file-utils appstream dpkg-dev     # validating the installed desktop files, the .deb
+  desktop-file-utils appstream              # validating the installed desktop files
+  dpkg-dev file                             # the .deb's dependency list (CPack)
 )
 
 missing=()
