@@ -16,24 +16,6 @@ namespace tremalo {
 
 namespace {
 
-const char* fieldTooltip(Field field) {
-    switch (field) {
-    case Field::Offset:
-        return "Versatz der S-Kurve vorgeben";
-    case Field::Radius1:
-        return "Radius des ersten Gleisbogens vorgeben";
-    case Field::Angle:
-        return "Winkel der Gleisbogen vorgeben";
-    case Field::Length:
-        return "Gesamtlänge der S-Kurve";
-    case Field::Straight:
-        return "Länge der Zwischengerade vorgeben";
-    case Field::Radius2:
-        return "Radius des zweiten Gleisbogens vorgeben";
-    }
-    return "";
-}
-
 // Fields stand directly below their label; the length field alone stands to its right.
 QPoint fieldPosition(const QuantityLabel& label) {
     if (label.field == Field::Length)
@@ -105,7 +87,7 @@ void MainWindow::createControls() {
         auto* edit = new QLineEdit(this);
         edit->setGeometry(QRect(fieldPosition(label), FieldSize));
         edit->setReadOnly(label.field == Field::Length);
-        edit->setToolTip(QString::fromUtf8(fieldTooltip(label.field)));
+        edit->setToolTip(QString::fromUtf8(label.fieldTooltip));
         edit->setAccessibleName(QString::fromUtf8(label.text));
         edit->show();
         fields_[static_cast<int>(label.field)] = edit;
