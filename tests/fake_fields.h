@@ -39,14 +39,6 @@ public:
     void showMessage(const std::string& title, const std::string& message) override {
         calls.push_back("message " + title + ": " + message);
     }
-
-    std::vector<std::string> callsStartingWith(const std::string& prefix) const {
-        std::vector<std::string> matching;
-        for (const auto& call : calls)
-            if (call.rfind(prefix, 0) == 0)
-                matching.push_back(call);
-        return matching;
-    }
 };
 
 } // namespace tremalo::test

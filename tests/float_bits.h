@@ -1,5 +1,8 @@
 #pragma once
 
+#include "geometry/scurve.h"
+
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -19,6 +22,11 @@ inline std::string hexBits(float value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(bitsOf(value)));
     return text;
+}
+
+// The eight fields of a record in their order, to compare records field by field.
+inline std::array<float, 8> fieldsOf(const SCurve& c) {
+    return {c.offset, c.angle, c.radius1, c.straight, c.radius2, c.length, c.span1, c.span2};
 }
 
 } // namespace tremalo::test

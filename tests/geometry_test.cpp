@@ -12,6 +12,7 @@ namespace tremalo {
 namespace {
 
 using test::bitsOf;
+using test::fieldsOf;
 using test::fromBits;
 using test::hexBits;
 
@@ -27,9 +28,6 @@ SCurve startRecord() {
     return c;
 }
 
-std::array<float, 8> fieldsOf(const SCurve& c) {
-    return {c.offset, c.angle, c.radius1, c.straight, c.radius2, c.length, c.span1, c.span2};
-}
 constexpr std::array<const char*, 8> FieldNames = {"offset",  "angle",  "radius1", "straight",
                                                    "radius2", "length", "span1",   "span2"};
 

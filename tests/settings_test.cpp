@@ -14,6 +14,7 @@ namespace tremalo {
 namespace {
 
 using test::bitsOf;
+using test::fieldsOf;
 using test::readFile;
 using test::TempFolder;
 
@@ -31,10 +32,6 @@ SCurve otherRecord() {
     c.span1 = 17.0f;
     c.span2 = 18.0f;
     return c;
-}
-
-std::array<float, 8> fieldsOf(const SCurve& c) {
-    return {c.offset, c.angle, c.radius1, c.straight, c.radius2, c.length, c.span1, c.span2};
 }
 
 void expectSameRecord(const SCurve& actual, const SCurve& expected) {
